@@ -1,0 +1,15 @@
+#pragma once
+// One function per decoded view; each adds its key to the export document with
+// the same texts the analysis window shows.
+#include "recordfile/TVDR.h"
+
+#include <QJsonObject>
+
+struct ExportOptions {
+    bool samples = false; // --samples: the speed minutes' 120 values
+};
+
+using ExportSection = void (*)(const TVDR& vdr, const ExportOptions& options, QJsonObject& out);
+
+// The sections in the order the loading run decodes them.
+const std::initializer_list<ExportSection>& ExportSectionList();
