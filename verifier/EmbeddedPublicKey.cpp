@@ -3,11 +3,11 @@
 namespace sealcheck {
 
 namespace {
-constexpr char kPem[] = {
+constexpr unsigned char kPem[] = {
 #include "EmbeddedPublicKey.inc"
 };
 } // namespace
 
-std::string_view EmbeddedPublicKeyPem() { return std::string_view(kPem, sizeof kPem); }
+std::string_view EmbeddedPublicKeyPem() { return std::string_view(reinterpret_cast<const char*>(kPem), sizeof kPem); }
 
 } // namespace sealcheck
