@@ -8,6 +8,8 @@ constexpr unsigned char kPem[] = {
 };
 } // namespace
 
-std::string_view EmbeddedPublicKeyPem() { return std::string_view(reinterpret_cast<const char*>(kPem), sizeof kPem); }
+std::string_view EmbeddedPublicKeyPem() {
+    return std::string_view(reinterpret_cast<const char*>(kPem), sizeof kPem);
+}
 
 } // namespace sealcheck

@@ -29,15 +29,17 @@ PublicKey PublicKey::FromPem(std::string_view pem) {
     if (pem.empty() || pem.size() > INT_MAX) return result;
 
     std::array<unsigned char, kMaxDerBytes> der{};
-    const int derLength = wc_PubKeyPemToDer(reinterpret_cast<const unsigned char*>(pem.data()),
-                                            static_cast<int>(pem.size()), der.data(), static_cast<int>(der.size()));
+    const int derLength =
+        wc_PubKeyPemToDer(reinterpret_cast<const unsigned char*>(pem.data()), static_cast<int>(pem.size()),
+                          der.data(), static_cast<int>(der.size()));
     if (derLength <= 0) return result;
 
     auto impl = std::make_unique<Impl>();
     if (wc_InitRsaKey(&impl->key, nullptr) != 0) return result;
     impl->initialised = true;
     word32 index = 0;
-    if (wc_RsaPublicKeyDecode(der.data(), &index, &impl->key, static_cast<word32>(derLength)) != 0) return result;
+    if (wc_RsaPublicKeyDecode(der.data(), &index, &impl->key, static_cast<word32>(derLength)) != 0)
+        return result;
     if (index != static_cast<word32>(derLength)) return result; // bytes after the key
 
     const int size = wc_RsaEncryptSize(&impl->key);
@@ -46,7 +48,8 @@ PublicKey PublicKey::FromPem(std::string_view pem) {
     std::array<std::uint8_t, 16> exponent{};
     word32 modulusLength = static_cast<word32>(modulus.size());
     word32 exponentLength = static_cast<word32>(exponent.size());
-    if (wc_RsaFlattenPublicKey(&impl->key, exponent.data(), &exponentLength, modulus.data(), &modulusLength) != 0)
+    if (wc_RsaFlattenPublicKey(&impl->key, exponent.data(), &exponentLength, modulus.data(),
+                               &modulusLength) != 0)
         return result;
     if (modulusLength == 0 || modulusLength > modulus.size()) return result;
     // Right-align the modulus so that it compares byte by byte with a signature.
@@ -58,7 +61,8 @@ PublicKey PublicKey::FromPem(std::string_view pem) {
     return result;
 }
 
-bool PublicKey::RawPublicOperation(std::span<const std::uint8_t> signature, std::vector<std::uint8_t>& out) const {
+bool PublicKey::RawPublicOperation(std::span<const std::uint8_t> signature,
+                                   std::vector<std::uint8_t>& out) const {
     out.clear();
     if (!IsLoaded() || signature.size() != mModulus.size()) return false;
     // The signature representative must lie below the modulus: S and S + n give the

@@ -16,10 +16,13 @@ namespace sealcheck {
 
 inline constexpr std::size_t kSignatureBytes = 256;
 
-inline constexpr std::size_t kVdrBlockHeadBytes = 1 + 18 + 4; // code, caption, length
+inline constexpr std::size_t kVdrCaptionBytes = 18;
+inline constexpr std::size_t kVdrLengthOffset = 1 + kVdrCaptionBytes;   // within a block head
+inline constexpr std::size_t kVdrBlockHeadBytes = kVdrLengthOffset + 4; // code, caption, length
 inline constexpr std::size_t kVdrCheckByteBytes = 1;
 // Signature block plus check byte: the smallest possible signed .vdr file.
-inline constexpr std::size_t kVdrSignatureTailBytes = kVdrBlockHeadBytes + kSignatureBytes + kVdrCheckByteBytes;
+inline constexpr std::size_t kVdrSignatureTailBytes =
+    kVdrBlockHeadBytes + kSignatureBytes + kVdrCheckByteBytes;
 static_assert(kVdrSignatureTailBytes == 280);
 
 inline constexpr std::size_t kDatTrailerRecordBytes = 32;
@@ -30,6 +33,7 @@ inline constexpr std::size_t kDatSignatureBytesPerRecord = kDatTrailerRecordByte
 // Record 1 carries no signature; records 2 to 12 carry it.
 inline constexpr std::size_t kDatFirstSignatureRecord = 1; // zero-based index
 static_assert(kDatTrailerBytes == 384);
-static_assert((kDatTrailerRecords - kDatFirstSignatureRecord) * kDatSignatureBytesPerRecord >= kSignatureBytes);
+static_assert((kDatTrailerRecords - kDatFirstSignatureRecord) * kDatSignatureBytesPerRecord >=
+              kSignatureBytes);
 
 } // namespace sealcheck

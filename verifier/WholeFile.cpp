@@ -6,6 +6,7 @@
 #include <new>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace sealcheck {
 
@@ -37,7 +38,7 @@ ssize_t ReadSome(int fd, std::uint8_t* buffer, std::size_t length) {
 
 WholeFileStatus ReadWholeFile(const char* path, std::size_t minimumSize, std::vector<std::uint8_t>& bytes) {
     bytes.clear();
-    struct stat before{};
+    struct stat before {};
     if (::stat(path, &before) != 0 || !S_ISREG(before.st_mode)) return WholeFileStatus::CannotRead;
     if (before.st_size < 0 ||
         static_cast<std::uintmax_t>(before.st_size) > std::numeric_limits<std::size_t>::max())
@@ -49,7 +50,7 @@ WholeFileStatus ReadWholeFile(const char* path, std::size_t minimumSize, std::ve
     // above, opening it must not wait for a writer.
     FileDescriptor fd(::open(path, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (fd.get() < 0) return WholeFileStatus::CannotRead;
-    struct stat opened{};
+    struct stat opened {};
     if (::fstat(fd.get(), &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_dev != before.st_dev ||
         opened.st_ino != before.st_ino || opened.st_size != before.st_size)
         return WholeFileStatus::CannotRead;
