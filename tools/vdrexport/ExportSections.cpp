@@ -1,8 +1,11 @@
 #include "tools/vdrexport/ExportSections.h"
 
 // Each decoder's export function is declared and listed here.
+void ExportEvents(const TVDR&, const ExportOptions&, QJsonObject&);
+void ExportTech(const TVDR&, const ExportOptions&, QJsonObject&);
+void ExportControl(const TVDR&, const ExportOptions&, QJsonObject&);
 
 const std::initializer_list<ExportSection>& ExportSectionList() {
-    static const std::initializer_list<ExportSection> kSections = {};
+    static const std::initializer_list<ExportSection> kSections = {ExportEvents, ExportTech, ExportControl};
     return kSections;
 }

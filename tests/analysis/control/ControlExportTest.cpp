@@ -1,0 +1,42 @@
+#include "fixtures/ControlLogBuilder.h"
+#include "fixtures/VdrFileBuilder.h"
+#include "tools/vdrexport/ExportSections.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <cstring>
+#include <gtest/gtest.h>
+
+void ExportControl(const TVDR&, const ExportOptions&, QJsonObject&);
+
+namespace {
+QJsonValue exportOf(const VdrFileBuilder& file) {
+    const QByteArray bytes = file.bytes();
+    auto copy = std::make_unique<std::uint8_t[]>(std::size_t(bytes.size()));
+    std::memcpy(copy.get(), bytes.constData(), std::size_t(bytes.size()));
+    TVDR vdr;
+    EXPECT_TRUE(vdr.LoadBytes(std::move(copy), std::size_t(bytes.size())));
+    QJsonObject out;
+    ExportControl(vdr, ExportOptions(), out);
+    return out.value("control");
+}
+} // namespace
+
+TEST(ControlExport, RowsOfThreeColumnTexts) {
+    ControlLogBuilder b;
+    b.add(93600u, 12).add(0xFFFFFFFFu, 77);
+    const QJsonArray rows = exportOf(VdrFileBuilder().add(kBlockControlLog, b.bytes())).toArray();
+    const QJsonArray expected = {QJsonArray{"0", "1970/01/02 02:00:00", "下載簽章(12)"},
+                                 QJsonArray{"1", "2106/02/07 06:28:15", "未知控制(77)"}};
+    EXPECT_EQ(rows, expected);
+}
+
+TEST(ControlExport, MissingOrMalformedBlockGivesEmptyArray) {
+    for (const VdrFileBuilder& file :
+         {VdrFileBuilder(), VdrFileBuilder().add(kBlockControlLog, QByteArray(2, '\0')),
+          VdrFileBuilder().add(kBlockControlLog, QByteArray(3, '\0'))}) {
+        const QJsonValue v = exportOf(file);
+        ASSERT_TRUE(v.isArray());
+        EXPECT_TRUE(v.toArray().isEmpty());
+    }
+}
