@@ -11,6 +11,7 @@ namespace sealcheck {
 
 namespace {
 
+// 0 when the whole file was read, otherwise the result code of the failure.
 int ReadRecord(const char* path, std::size_t minimumSize, std::vector<std::uint8_t>& bytes) {
     switch (ReadWholeFile(path, minimumSize, bytes)) {
     case WholeFileStatus::Read:
