@@ -1,5 +1,11 @@
 #include "analysis/ui/TfAnalyse.h"
 
+#include "analysis/ControlLogDecoder.h"
+#include "analysis/EventFaultDecoder.h"
+#include "analysis/TechDataDecoder.h"
+#include "analysis/ui/ControlPage.h"
+#include "analysis/ui/EventFaultPage.h"
+#include "analysis/ui/TechPage.h"
 #include "analysis/ui/TfAnalyseProgress.h"
 #include "recordfile/TVDR.h"
 #include "settings/Tools.h"
@@ -18,6 +24,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 QToolButton* makeToolButton(QToolBar* bar, const char* name, const QString& caption) {
@@ -88,6 +96,10 @@ void TfAnalyse::FormCreate() {
     M4Debug->setReadOnly(true);
     M4Debug->setVisible(false);
     TS4Tech->installEventFilter(this);
+    mTechPage = new TechPage(TS4Tech);
+    M4Debug->raise();
+    mEventFaultPage = new EventFaultPage(TS4EventAndFault);
+    mControlPage = new ControlPage(T4Control);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -230,6 +242,8 @@ void TfAnalyse::FormActivate() {
     mAbort = false;
 
     // Views emptied at the start of every run (the decoders refill them).
+    mEventFaultPage->Clear();
+    mTechPage->Clear();
     mszVechileID = QStringLiteral("未知車牌");
 
     const QString name = fileNameOnly(mszVDRFile);
@@ -310,9 +324,25 @@ void TfAnalyse::RunStage(int stage) {
 
 // The decoders. Each fetches its block, empties its views and fills them.
 
-void TfAnalyse::AnalyseEventAndFault() {}
+void TfAnalyse::AnalyseEventAndFault() {
+    mEventFaultPage->Clear();
+    const std::vector<EventFaultRow> rows = DecodeEventsAndFaults(mVdr.GetData(kBlockEventsAndFaults));
+    const auto firstEvent =
+        std::find_if(rows.begin(), rows.end(), [](const EventFaultRow& r) { return r.bEvent; });
+    mEventFaultPage->AddRows({rows.begin(), firstEvent});
+    ProcessMessages();
+    mEventFaultPage->AddRows({firstEvent, rows.end()});
+    ProcessMessages();
+}
 
-void TfAnalyse::AnalyseTech() {}
+void TfAnalyse::AnalyseTech() {
+    mTechPage->Clear();
+    const TechData data = DecodeTechData(mVdr.GetData(kBlockTechnicalData));
+    if (data.root)
+        mszVechileID = data.mszVechileID;
+    mTechPage->Show(data);
+    M4Debug->raise();
+}
 
 void TfAnalyse::AnalyseDriver() {}
 
@@ -326,4 +356,10 @@ void TfAnalyse::AnalyseSpeed(int nProgressFrom, int nProgressTo) {
     Q_UNUSED(nProgressTo);
 }
 
-void TfAnalyse::AnalyseControl() {}
+void TfAnalyse::AnalyseControl() {
+    mControlPage->Clear();
+    mControlInfo.clear();
+    mControlInfo = DecodeControlLog(mVdr.GetData(kBlockControlLog));
+    mControlPage->LV4ControlShow(mControlInfo);
+    ProcessMessages();
+}

@@ -2,10 +2,13 @@
 // The analysis window: shows one .vdr record file. Each showing loads the file
 // once, on the first activation, and runs the block decoders stage by stage
 // while the progress window and the status bar report them.
+#include "analysis/ControlLogInfo.h"
+
 #include <QDialog>
 #include <QHash>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 class QLabel;
 class QPlainTextEdit;
@@ -16,6 +19,9 @@ class QToolButton;
 class QAction;
 class TVDR;
 class TfAnalyseProgress;
+class TechPage;
+class EventFaultPage;
+class ControlPage;
 
 class TfAnalyse : public QDialog {
     Q_OBJECT
@@ -28,6 +34,8 @@ public:
     bool mbFormShow = false;
     QString mszVechileID = QStringLiteral("未知車牌");
     bool mbSpeedPrint = false;
+    // The system control log of the loaded file.
+    std::vector<TControlInfo> mControlInfo;
 
     TVDR& vdr() { return mVdr; }
     TfAnalyseProgress* progressWindow() { return mProgress; }
@@ -78,6 +86,9 @@ public:
     QWidget* T4Control = nullptr;
     QPlainTextEdit* M4Debug = nullptr;
     QStatusBar* StatusBar1 = nullptr;
+    TechPage* mTechPage = nullptr;
+    EventFaultPage* mEventFaultPage = nullptr;
+    ControlPage* mControlPage = nullptr;
 
 public slots:
     void FormActivate();
