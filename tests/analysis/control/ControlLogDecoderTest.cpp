@@ -1,5 +1,8 @@
 #include "analysis/ControlLogDecoder.h"
 #include "fixtures/ControlLogBuilder.h"
+#include "fixtures/DemoBlocks.h"
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -88,4 +91,15 @@ TEST(ControlLogDecoder, LargestCount) {
     // 65534 minutes are 45 days, 12 hours and 14 minutes.
     EXPECT_EQ(ControlLogTexts(65534, info[65534]),
               (QStringList{"65534", "1970/02/15 12:14:00", "未知控制(254)"}));
+}
+
+TEST(ControlLogDecoder, DemoBlockHoldsTheScenarioOperationsAndTheDownloads) {
+    const DemoScenario s = MakeDemoScenario();
+    const std::vector<TControlInfo> info = DecodeControlLog(span(DemoControlLogBlock(s)));
+    // The scenario's operations, the earliest download, seven category downloads and the latest.
+    ASSERT_EQ(info.size(), s.operations.size() + 9);
+    EXPECT_TRUE(std::is_sorted(info.begin(), info.end(), [](const TControlInfo& a, const TControlInfo& b) {
+        return a.ActiveDate < b.ActiveDate;
+    }));
+    EXPECT_EQ(info.back().u8ControlType, 101);
 }

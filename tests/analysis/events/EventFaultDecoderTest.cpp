@@ -1,4 +1,5 @@
 #include "analysis/EventFaultDecoder.h"
+#include "fixtures/DemoBlocks.h"
 #include "fixtures/EventFaultBuilder.h"
 #include "fixtures/TechDataBuilder.h"
 
@@ -198,4 +199,15 @@ TEST(EventFaultDecoder, ListColumns) {
     EXPECT_EQ(EventFaultCaptions(),
               (QStringList{"序號", "故障或事件", "類別", "說明", "開始時間", "結束時間", "同事件發生次數"}));
     EXPECT_EQ(EventFaultColumnWidths(), (std::vector<int>{50, 100, 50, 140, 200, 200, 140}));
+}
+
+TEST(EventFaultDecoder, DemoBlockListsEveryRecord) {
+    const DemoScenario s = MakeDemoScenario();
+    const QByteArray block = DemoEventsAndFaultsBlock(s);
+    const auto rows = DecodeEventsAndFaults(span(block));
+    const int faults = std::uint8_t(block[0]);
+    ASSERT_GE(faults, static_cast<int>(s.faults.size()));
+    ASSERT_EQ(rows.size(), std::size_t(faults) + s.events.size());
+    for (const EventFaultRow& r : rows)
+        EXPECT_FALSE(r.szDescription.isEmpty()) << r.szCode.toStdString();
 }

@@ -1,4 +1,5 @@
 #include "analysis/TechDataDecoder.h"
+#include "fixtures/DemoBlocks.h"
 #include "fixtures/TechDataBuilder.h"
 
 #include <QStringList>
@@ -243,4 +244,13 @@ TEST(TechDataDecoder, TextsKeepInnerCharactersAndDoubleByteCharacters) {
     const TechData d = DecodeTechData(span(b.bytes()));
     ASSERT_TRUE(d.root.has_value());
     EXPECT_EQ(d.root->children[0].text, QStringLiteral("車裝機體製造商名稱：許功蓋 科技"));
+}
+
+TEST(TechDataDecoder, DemoBlockDecodesWholeWithTheScenarioPlate) {
+    const DemoScenario s = MakeDemoScenario();
+    const TechData d = DecodeTechData(span(DemoTechnicalDataBlock(s)));
+    ASSERT_TRUE(d.root.has_value());
+    EXPECT_EQ(d.mszVechileID, s.plate);
+    ASSERT_EQ(d.root->children.size(), 12u);
+    EXPECT_FALSE(d.root->children[8].children.empty());
 }
