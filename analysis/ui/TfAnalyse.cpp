@@ -6,6 +6,7 @@
 #include "analysis/ui/ControlPage.h"
 #include "analysis/ui/EventFaultPage.h"
 #include "analysis/ui/TechPage.h"
+#include "analysis/ui/DriverPage.h"
 #include "analysis/ui/TfAnalyseProgress.h"
 #include "recordfile/TVDR.h"
 #include "settings/Tools.h"
@@ -96,6 +97,7 @@ void TfAnalyse::FormCreate() {
     M4Debug->setReadOnly(true);
     M4Debug->setVisible(false);
     TS4Tech->installEventFilter(this);
+    mDriverPage = new DriverPage(mDriverActivity, TS4Driver);
     mTechPage = new TechPage(TS4Tech);
     M4Debug->raise();
     mEventFaultPage = new EventFaultPage(TS4EventAndFault);
@@ -242,6 +244,7 @@ void TfAnalyse::FormActivate() {
     mAbort = false;
 
     // Views emptied at the start of every run (the decoders refill them).
+    mDriverPage->Clear();
     mEventFaultPage->Clear();
     mTechPage->Clear();
     mszVechileID = QStringLiteral("未知車牌");
@@ -344,7 +347,10 @@ void TfAnalyse::AnalyseTech() {
     M4Debug->raise();
 }
 
-void TfAnalyse::AnalyseDriver() {}
+void TfAnalyse::AnalyseDriver() {
+    mDriverPage->AnalyseDriver(mVdr.GetData(kBlockDriverActivity));
+    ProcessMessages();
+}
 
 void TfAnalyse::AnalyseGPS(int nProgressFrom, int nProgressTo) {
     Q_UNUSED(nProgressFrom);

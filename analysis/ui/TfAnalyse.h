@@ -3,6 +3,7 @@
 // once, on the first activation, and runs the block decoders stage by stage
 // while the progress window and the status bar report them.
 #include "analysis/ControlLogInfo.h"
+#include "analysis/DriverActivity.h"
 
 #include <QDialog>
 #include <QHash>
@@ -19,6 +20,7 @@ class QToolButton;
 class QAction;
 class TVDR;
 class TfAnalyseProgress;
+class DriverPage;
 class TechPage;
 class EventFaultPage;
 class ControlPage;
@@ -34,6 +36,9 @@ public:
     bool mbFormShow = false;
     QString mszVechileID = QStringLiteral("未知車牌");
     bool mbSpeedPrint = false;
+    // The driver activity changes of the loaded file, with their durations and marks.
+    const std::vector<TDriverInfo>& gmDI() const { return mDriverActivity.gmDI(); }
+    const DriverActivity& driverActivity() const { return mDriverActivity; }
     // The system control log of the loaded file.
     std::vector<TControlInfo> mControlInfo;
 
@@ -86,6 +91,7 @@ public:
     QWidget* T4Control = nullptr;
     QPlainTextEdit* M4Debug = nullptr;
     QStatusBar* StatusBar1 = nullptr;
+    DriverPage* mDriverPage = nullptr;
     TechPage* mTechPage = nullptr;
     EventFaultPage* mEventFaultPage = nullptr;
     ControlPage* mControlPage = nullptr;
@@ -110,6 +116,7 @@ private:
     bool Aborted() const { return mAbort; }
 
     TVDR& mVdr;
+    DriverActivity mDriverActivity;
     TfAnalyseProgress* mProgress = nullptr;
     QLabel* mPanels[3] = {nullptr, nullptr, nullptr};
     QHash<QToolButton*, QAction*> mToolActions;
