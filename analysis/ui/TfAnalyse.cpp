@@ -5,6 +5,8 @@
 #include "analysis/TechDataDecoder.h"
 #include "analysis/ui/ControlPage.h"
 #include "analysis/ui/EventFaultPage.h"
+#include "analysis/ui/GpsPage.h"
+#include "analysis/ui/SpeedPage.h"
 #include "analysis/ui/TechPage.h"
 #include "analysis/ui/DriverPage.h"
 #include "analysis/ui/TfAnalyseProgress.h"
@@ -116,6 +118,8 @@ void TfAnalyse::FormCreate() {
     layout->addWidget(StatusBar1);
 
     mProgress = new TfAnalyseProgress(this);
+    mSpeedPage = new SpeedPage(*this);
+    mGpsPage = new GpsPage(*this);
 
     PageControl1->setCurrentIndex(0);
     mbSpeedPrint = false;
@@ -244,6 +248,8 @@ void TfAnalyse::FormActivate() {
     mAbort = false;
 
     // Views emptied at the start of every run (the decoders refill them).
+    mSpeedPage->Clear();
+    mGpsPage->Clear();
     mDriverPage->Clear();
     mEventFaultPage->Clear();
     mTechPage->Clear();
@@ -353,13 +359,11 @@ void TfAnalyse::AnalyseDriver() {
 }
 
 void TfAnalyse::AnalyseGPS(int nProgressFrom, int nProgressTo) {
-    Q_UNUSED(nProgressFrom);
-    Q_UNUSED(nProgressTo);
+    mGpsPage->AnalyseGPS(nProgressFrom, nProgressTo);
 }
 
 void TfAnalyse::AnalyseSpeed(int nProgressFrom, int nProgressTo) {
-    Q_UNUSED(nProgressFrom);
-    Q_UNUSED(nProgressTo);
+    mSpeedPage->AnalyseSpeed(nProgressFrom, nProgressTo);
 }
 
 void TfAnalyse::AnalyseControl() {

@@ -20,6 +20,8 @@ class QToolButton;
 class QAction;
 class TVDR;
 class TfAnalyseProgress;
+class SpeedPage;
+class GpsPage;
 class DriverPage;
 class TechPage;
 class EventFaultPage;
@@ -91,6 +93,8 @@ public:
     QWidget* T4Control = nullptr;
     QPlainTextEdit* M4Debug = nullptr;
     QStatusBar* StatusBar1 = nullptr;
+    SpeedPage* mSpeedPage = nullptr;
+    GpsPage* mGpsPage = nullptr;
     DriverPage* mDriverPage = nullptr;
     TechPage* mTechPage = nullptr;
     EventFaultPage* mEventFaultPage = nullptr;
