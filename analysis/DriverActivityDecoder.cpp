@@ -16,21 +16,30 @@ QString trimControls(const QString& s) {
     return s.mid(begin, end - begin);
 }
 
-// Driver fields repeat from record to record; each distinct field is decoded once.
+// Driver fields repeat from record to record; each distinct field is decoded
+// once, and a field like the one before takes that one's text at once.
 class DriverTextDecoder {
   public:
     QString decode(Bytes field) {
-        const QByteArray key(reinterpret_cast<const char*>(field.data()),
-                             static_cast<qsizetype>(field.size()));
-        const auto it = mCache.constFind(key);
-        if (it != mCache.constEnd()) return *it;
-        const QString text = trimControls(Big5Codec::toUnicode(key));
-        mCache.insert(key, text);
-        return text;
+        const QByteArray key = QByteArray::fromRawData(reinterpret_cast<const char*>(field.data()),
+                                                       static_cast<qsizetype>(field.size()));
+        if (mHasLast && key == mLastKey) return mLastText;
+        auto it = mCache.constFind(key);
+        if (it == mCache.constEnd()) {
+            const QByteArray owned(key.constData(), key.size());
+            it = mCache.insert(owned, trimControls(Big5Codec::toUnicode(owned)));
+        }
+        mLastKey = it.key();
+        mLastText = it.value();
+        mHasLast = true;
+        return mLastText;
     }
 
   private:
     QHash<QByteArray, QString> mCache;
+    QByteArray mLastKey;
+    QString mLastText;
+    bool mHasLast = false;
 };
 } // namespace
 
@@ -46,17 +55,18 @@ bool DecodeDriverActivity(Bytes block, std::vector<TDriverInfo>& records, QStrin
     records.reserve(count);
     DriverTextDecoder texts;
     QString lastDriver;
-    QString lastDate;
+    std::int64_t lastDay = 0;
     bool anyDate = false;
     for (std::uint32_t k = 0; k < count; ++k) {
         const long long at = kDriverCountBytes + static_cast<long long>(k) * kDriverRecordBytes;
         TDriverInfo info;
         // An invalid time leaves the zero date-time.
         reader.timeValue(at + kDriverTimeOffset, info.ActiveDate);
-        const QString date = info.ActiveDate.toDateString();
-        if (!anyDate || date != lastDate) {
-            dates.append(date);
-            lastDate = date;
+        // Equal day numbers are equal date texts.
+        const std::int64_t day = info.ActiveDate.dayNumber();
+        if (!anyDate || day != lastDay) {
+            dates.append(info.ActiveDate.toDateString());
+            lastDay = day;
             anyDate = true;
         }
 

@@ -7,9 +7,10 @@ namespace {
 // Each record's driver as a small number: records of the same identity share it.
 std::vector<int> driverNumbers(const std::vector<TDriverInfo>& list, int n, int& driverCount) {
     std::vector<int> numbers(static_cast<std::size_t>(n));
-    QHash<QString, int> known;
+    QHash<QStringView, int> known;
     for (int i = 0; i < n; ++i) {
-        const QString id = list[static_cast<std::size_t>(i)].identity();
+        const QStringView id =
+            QStringView(list[static_cast<std::size_t>(i)].szDriver).left(kDriverIdentityChars);
         auto it = known.constFind(id);
         if (it == known.constEnd()) it = known.insert(id, static_cast<int>(known.size()));
         numbers[static_cast<std::size_t>(i)] = *it;
