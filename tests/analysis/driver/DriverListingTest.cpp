@@ -135,6 +135,23 @@ TEST(DriverListing, NegativeDurationsReadWithAMinusSign) {
     EXPECT_EQ(DriverRowColour(rows[1], false).text, kDriverTextNormal);
 }
 
+TEST(DriverListing, FourHoursOfDrivingIsRedThreeFiftyNineBlack) {
+    struct Case {
+        DateTimeValue second;
+        const char* driving;
+        std::uint32_t text;
+    };
+    for (const Case& c :
+         {Case{T(12, 0), "4h00", kDriverTextOverTime}, Case{T(11, 59), "3h59", kDriverTextNormal}}) {
+        SCOPED_TRACE(c.driving);
+        const DriverActivity a = Analysed({{kDriverA, '1', T(8, 0)}, {kDriverA, '2', c.second}});
+        const auto rows = a.Rows(a.defaultRange());
+        ASSERT_EQ(rows.size(), 3u);
+        EXPECT_EQ(rows[1][kDriverColDriving], QString::fromLatin1(c.driving));
+        EXPECT_EQ(DriverRowColour(rows[1], false).text, c.text);
+    }
+}
+
 class DriverDateFilter : public ::testing::Test {
   protected:
     // Two records on the 21st, one on the 22nd, two on the 23rd.
