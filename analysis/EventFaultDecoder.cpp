@@ -25,8 +25,10 @@ void addRecord(std::vector<EventFaultRow>& rows, const BlockReader& rec, bool is
         row.end = end;
     }
     row.u8Code = rec.u8(kCodeOffset);
+    // The code page keeps the ASCII range as it is.
     const char code = static_cast<char>(row.u8Code);
-    row.szCode = Big5Codec::toUnicode(QByteArrayView(&code, 1));
+    row.szCode =
+        row.u8Code < 0x80 ? QString(QChar(row.u8Code)) : Big5Codec::toUnicode(QByteArrayView(&code, 1));
     row.szDescription = isEvent ? EventCodeText(row.u8Code) : FaultCodeText(row.u8Code);
     if (isEvent) row.nCount = rec.u8(kOccurrencesOffset);
     row.nNo = static_cast<int>(rows.size()) + 1;
