@@ -8,6 +8,18 @@ namespace {
 // ICU's "CP950" is a different table; "windows-950" is Microsoft's.
 constexpr const char* kCodePage = "windows-950";
 
+// Opening a converter is far dearer than a conversion; the stateless ones are
+// kept for the thread's life and reused.
+QStringDecoder& decoder() {
+    thread_local QStringDecoder d(kCodePage, QStringDecoder::Flag::Stateless);
+    return d;
+}
+
+QStringEncoder& encoder() {
+    thread_local QStringEncoder e(kCodePage, QStringEncoder::Flag::Stateless);
+    return e;
+}
+
 bool isLead(unsigned char c) {
     return c >= 0x81 && c <= 0xFE;
 }
@@ -16,14 +28,11 @@ bool isTrail(unsigned char c) {
 }
 } // namespace
 
-bool isAvailable() {
-    QStringDecoder decoder(kCodePage);
-    return decoder.isValid();
-}
+bool isAvailable() { return decoder().isValid(); }
 
 QString toUnicode(QByteArrayView bytes) {
     if (bytes.isEmpty()) return {};
-    QStringDecoder decoder(kCodePage, QStringDecoder::Flag::Stateless);
+    QStringDecoder& decoder = Big5Codec::decoder();
     if (!decoder.isValid()) return QString::fromLatin1(bytes.data(), bytes.size());
     // The converter holds back or swallows a lead byte whose trail byte is
     // missing or invalid. Such a byte becomes one replacement character here,
@@ -54,7 +63,7 @@ QString toUnicode(QByteArrayView bytes) {
 
 QByteArray fromUnicode(QStringView text) {
     if (text.isEmpty()) return {};
-    QStringEncoder encoder(kCodePage, QStringEncoder::Flag::Stateless);
+    QStringEncoder& encoder = Big5Codec::encoder();
     if (!encoder.isValid()) return text.toLatin1();
     QByteArray bytes = encoder.encode(text);
     return bytes;
