@@ -223,6 +223,9 @@ struct ScreenCase {
     QSize screen;
     const char16_t* warning; // nullptr: none
 };
+void PrintTo(const ScreenCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const ScreenCase kScreens[] = {
     {"too_low", QSize(1280, 720),
@@ -261,6 +264,9 @@ struct OpenCase {
     const char* answer; // nullptr: no question expected; "yes" or "no"
     const char* line;   // the verifier's line in the question
 };
+void PrintTo(const OpenCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const OpenCase kOpens[] = {
     {"signed_file_opens_without_question", true, true, nullptr, ""},

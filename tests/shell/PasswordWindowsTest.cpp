@@ -86,6 +86,9 @@ struct PromptCase {
     bool accepted;    // CheckPassword afterwards
     bool factoryHint; // Label2 while shown
 };
+void PrintTo(const PromptCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const PromptCase kPrompts[] = {
     {"factory_password", nullptr, "735291", false, true, true},
@@ -199,6 +202,9 @@ struct ChangeCase {
     bool closes;
     const char* storedAfter; // the password read back afterwards
 };
+void PrintTo(const ChangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const ChangeCase kChanges[] = {
     {"wrong_current", "111111", "ABC", "ABC", u"error:目前密碼不正確 !", false, "735291"},

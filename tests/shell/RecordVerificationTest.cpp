@@ -28,6 +28,9 @@ struct ResultCase {
     Kind kind;
     const char* line;
 };
+void PrintTo(const ResultCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const ResultCase kResults[] = {
     {"success", true, true, "Verification SUCCESS\n", Kind::Verified, "Verification SUCCESS"},
@@ -69,6 +72,9 @@ struct StandInCase {
     Kind kind;
     const char* line;
 };
+void PrintTo(const StandInCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const StandInCase kStandIns[] = {
     {"verifier_missing", nullptr, 10000, Kind::NoAnswer, ""},
@@ -142,6 +148,9 @@ struct RecordCase {
     Kind kind;
     const char* line;
 };
+void PrintTo(const RecordCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const RecordCase kRecords[] = {
     {"signed", true, false, Kind::Verified, "Verification SUCCESS"},

@@ -12,6 +12,9 @@ struct StoredCase {
     const char* stored; // the "ActiveKey" value
     const char* password;
 };
+void PrintTo(const StoredCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 // Values worked out by hand: base64 of the password padded to 16 blanks, twice.
 const StoredCase kStored[] = {
