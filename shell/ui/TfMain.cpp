@@ -147,9 +147,8 @@ void TfMain::CreateToolBar() {
     P4Message->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     P4Message->setMinimumWidth(200);
     P4Message->setContentsMargins(8, 0, 8, 0);
-    QPalette red = P4Message->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    P4Message->setPalette(red);
+    // Red text; the tool bar's style sheet would override a palette colour.
+    P4Message->setStyleSheet(QStringLiteral("QLabel#P4Message { color: red; }"));
     ToolBar1->addWidget(P4Message);
 
     connect(ToolButton1, &QToolButton::clicked, this, &TfMain::ToolButton1Click);

@@ -129,11 +129,21 @@ TEST_F(MainWindow, FrameCarriesItsTitleMenusToolBarAndStatusBar) {
         ASSERT_NE(action, nullptr) << separator;
         EXPECT_TRUE(action->isSeparator()) << separator;
     }
-    // The menu bar in order, and the port menu's hint.
-    QStringList bar;
-    for (QAction* a : main->menuBar()->actions())
-        bar << a->objectName();
-    EXPECT_EQ(bar, (QStringList{"M4File", "O1", "N4", "H1"}));
+    // The menu bar and each menu in order, and the port menu's hint.
+    auto names = [](const QList<QAction*>& actions) {
+        QStringList list;
+        for (QAction* a : actions)
+            list << a->objectName();
+        return list;
+    };
+    EXPECT_EQ(names(main->menuBar()->actions()), (QStringList{"M4File", "O1", "N4", "H1"}));
+    EXPECT_EQ(names(main->M4File->actions()), (QStringList{"MapsAPIKey1", "N2", "M4FileExit"}));
+    EXPECT_EQ(names(main->O1->actions()), (QStringList{"RS2321", "N3", "M4Maps"}));
+    EXPECT_EQ(names(main->RS2321->actions()),
+              (QStringList{"COM11", "COM21", "COM31", "COM41", "COM51", "COM61", "COM71", "COM81"}));
+    EXPECT_EQ(names(main->M4Maps->actions()), (QStringList{"M4GMaps", "M4OSMaps"}));
+    EXPECT_EQ(names(main->N4->actions()), (QStringList{"RS2322", "N5", "N6"}));
+    EXPECT_EQ(names(main->H1->actions()), (QStringList{"N1"}));
     EXPECT_EQ(
         main->RS2321->menuAction()->toolTip(),
         QStringLiteral("通訊速率為 115200 bps "
