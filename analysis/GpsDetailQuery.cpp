@@ -3,6 +3,8 @@
 #include "settings/Big5Codec.h"
 
 #include <QIODevice>
+#include <algorithm>
+#include <cstdio>
 
 GpsDetailQuery::GpsDetailQuery(std::shared_ptr<const GpsModel> model, const QString& fromKey,
                                const QString& toKey)
@@ -35,10 +37,29 @@ DateTimeValue GpsDetailQuery::BaseTime(QStringView hourKey) {
     return DateTimeValue::fromParts(parts[0], parts[1], parts[2], parts[3], 0, 0).value_or(DateTimeValue());
 }
 
+namespace {
+// One line as UTF-8 text, appended to out.
+void appendLine(QByteArray& out, const DateTimeValue& time, const TGPSMinute& gps) {
+    const std::int64_t day = time.dayNumber();
+    int y = 0, mo = 0, d = 0;
+    DateTimeValue::civilFromDays(day, y, mo, d);
+    const std::int64_t ms = time.milliseconds() - day * DateTimeValue::kMsPerDay;
+    char buffer[256];
+    const int n = std::snprintf(
+        buffer, sizeof buffer,
+        "%.4d/%.2d/%.2d %.2d:%.2d:%.2d (緯,經)=(%10.5f,%10.5f)  高度(公尺)：%3d  平均速度(km/h)：%d", y, mo,
+        d, static_cast<int>(ms / DateTimeValue::kMsPerHour),
+        static_cast<int>(ms / DateTimeValue::kMsPerMinute % 60),
+        static_cast<int>(ms / DateTimeValue::kMsPerSecond % 60), gps.Latitude, gps.Longitude, gps.Altitude,
+        gps.Speed);
+    if (n > 0) out.append(buffer, std::min<int>(n, static_cast<int>(sizeof buffer) - 1));
+}
+} // namespace
+
 QString GpsDetailQuery::FormatLine(const DateTimeValue& time, const TGPSMinute& gps) {
-    return time.toString() +
-           QString::asprintf(" (緯,經)=(%10.5f,%10.5f)  高度(公尺)：%3d  平均速度(km/h)：%d", gps.Latitude,
-                             gps.Longitude, gps.Altitude, gps.Speed);
+    QByteArray utf8;
+    appendLine(utf8, time, gps);
+    return QString::fromUtf8(utf8);
 }
 
 QString GpsDetailQuery::line(qsizetype i) const {
@@ -59,17 +80,20 @@ QStringList GpsDetailQuery::lines() const {
 
 bool GpsDetailQuery::WriteText(QIODevice& out, const std::function<bool(qsizetype)>& progress) const {
     // The code page is stateless, so a chunk of lines encodes as its lines do one by one.
-    static constexpr qsizetype kChunkLines = 2000;
-    const QString crlf = QStringLiteral("\r\n");
-    for (qsizetype from = 0; from < lineCount(); from += kChunkLines) {
-        if (progress && !progress(from)) return false;
-        QString chunk;
-        const qsizetype to = std::min(lineCount(), from + kChunkLines);
-        for (qsizetype i = from; i < to; ++i) {
-            chunk += line(i);
-            chunk += crlf;
+    static constexpr int kChunkHours = 40;
+    QByteArray chunk;
+    for (int from = 0; from < hourCount(); from += kChunkHours) {
+        if (progress && !progress(qsizetype(from) * GpsLayout::kMinutesPerHour)) return false;
+        chunk.clear();
+        for (int h = from; h < std::min(hourCount(), from + kChunkHours); ++h) {
+            const int hour = mHours[static_cast<std::size_t>(h)];
+            const DateTimeValue base = BaseTime(mModel->hourKey(hour));
+            for (int m = 0; m < GpsLayout::kMinutesPerHour; ++m) {
+                appendLine(chunk, base + m * DateTimeValue::kMsPerMinute, mModel->minute(hour, m));
+                chunk.append("\r\n", 2);
+            }
         }
-        const QByteArray bytes = Big5Codec::fromUnicode(chunk);
+        const QByteArray bytes = Big5Codec::fromUnicode(QString::fromUtf8(chunk));
         if (out.write(bytes) != bytes.size()) return false;
     }
     if (progress) progress(lineCount());

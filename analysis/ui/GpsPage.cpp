@@ -16,9 +16,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
-#include <QListView>
 #include <QPushButton>
+#include <QTableView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -105,11 +106,19 @@ GpsPage::GpsPage(TfAnalyse& window)
                                                       CB4GPSDetailHour2, B4GPSDetailQuery, B4GPSDetailSave})
         bar->addWidget(w);
     bar->addStretch(1);
-    M4GPSDetail = new QListView(detailSheet);
+    M4GPSDetail = new QTableView(detailSheet);
     M4GPSDetail->setObjectName(QStringLiteral("M4GPSDetail"));
-    M4GPSDetail->setUniformItemSizes(true);
     M4GPSDetail->setEditTriggers(QAbstractItemView::NoEditTriggers);
     M4GPSDetail->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    M4GPSDetail->setSelectionBehavior(QAbstractItemView::SelectRows);
+    M4GPSDetail->setShowGrid(false);
+    M4GPSDetail->setWordWrap(false);
+    M4GPSDetail->horizontalHeader()->setVisible(false);
+    M4GPSDetail->horizontalHeader()->setStretchLastSection(true);
+    // Rows of one fixed height keep millions of lines as cheap as a few.
+    M4GPSDetail->verticalHeader()->setVisible(false);
+    M4GPSDetail->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    M4GPSDetail->verticalHeader()->setDefaultSectionSize(M4GPSDetail->fontMetrics().height() + 2);
     mDetail = new GpsDetailListModel(this);
     M4GPSDetail->setModel(mDetail);
     QVBoxLayout* detailLayout = sheetLayout(detailSheet);

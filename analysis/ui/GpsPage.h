@@ -13,7 +13,7 @@
 class GpsDetailListModel;
 class QComboBox;
 class QFileDialog;
-class QListView;
+class QTableView;
 class QPushButton;
 class QTreeWidget;
 class TfAnalyse;
@@ -51,7 +51,8 @@ class GpsPage : public QWidget {
     QComboBox* CB4GPSDetailHour2 = nullptr;
     QPushButton* B4GPSDetailQuery = nullptr;
     QPushButton* B4GPSDetailSave = nullptr;
-    QListView* M4GPSDetail = nullptr;
+    // The memo: one line a row, produced when shown.
+    QTableView* M4GPSDetail = nullptr;
     QFileDialog* SaveTextFileDialog1 = nullptr;
 
   public slots:

@@ -13,7 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QListView>
+#include <QTableView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
