@@ -41,6 +41,9 @@ void ProgramStart::Run(const QString& file, int splashWaitMs, SingleInstance* in
     mChangePassword = new TfChangePassword(mMain.get());
     mInputPassword = new TfInputPasswordEX(mChangePassword, mMain.get());
     mAnalyse = new TfAnalyse(mVdr, mMain.get());
+    // The recorder link's choice and download windows, then the map windows and
+    // the key dialog, follow here in that order; the analysis window makes its
+    // own progress window.
     mMain->SetInformationWindow(mInformation);
     mMain->SetPasswordWindow(mInputPassword);
     mMain->SetAnalyseWindow(mAnalyse);

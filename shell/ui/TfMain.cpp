@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
@@ -246,6 +247,11 @@ void TfMain::changeEvent(QEvent* event) {
         QTimer::singleShot(0, this, &TfMain::FormActivate);
 }
 
+void TfMain::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) mClosed = true;
+}
+
 void TfMain::FormActivate() {
     if (!mbFormActive) return;
     mbFormActive = false;
@@ -338,6 +344,7 @@ bool TfMain::BeginOpenAction() {
 
 void TfMain::EndOpenAction() {
     ToolButton1->setProperty(kTagProperty, 0);
+    if (mClosed) return;
     show();
     if (!mPendingFile.isEmpty()) QTimer::singleShot(0, this, &TfMain::OpenPendingFile);
 }
@@ -358,7 +365,7 @@ void TfMain::OpenFileFromOutside(const QString& path) {
 }
 
 void TfMain::OpenPendingFile() {
-    if (mPendingFile.isEmpty() || !mUnlocked || !BeginOpenAction()) return;
+    if (mPendingFile.isEmpty() || !mUnlocked || mClosed || !BeginOpenAction()) return;
     const QString path = std::exchange(mPendingFile, QString());
     OpenVerified(path);
     EndOpenAction();
@@ -370,7 +377,9 @@ void TfMain::OpenVerified(const QString& path) {
     processMessages();
     const VerifyOutcome outcome = VDRVerify(path, mVerifierTimeoutMs);
     processMessages();
+    if (mClosed) return;
     if (outcome.kind != VerifyOutcome::Kind::Verified && !AskQuestion(VerifyQuestionText(outcome))) return;
+    if (mClosed) return;
     hide();
     mAnalyse->exec();
 }

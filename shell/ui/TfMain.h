@@ -102,6 +102,7 @@ class TfMain : public QMainWindow {
   protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void FormCreate();
@@ -128,5 +129,8 @@ class TfMain : public QMainWindow {
     QAction* mCheckedMap = nullptr;
     std::array<QLabel*, 4> mPanels{};
     bool mUnlocked = false;
+    // Set once the window has closed (the program is ending): an open action
+    // in progress then neither goes on nor shows the window again.
+    bool mClosed = false;
     QString mPendingFile;
 };

@@ -266,6 +266,34 @@ TEST_P(ScreenCheck, WarnsOnASmallScreenAndGoesOn) {
 INSTANTIATE_TEST_SUITE_P(MainWindow, ScreenCheck, ::testing::ValuesIn(kScreens),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The open dialog lists record files whatever the case of their extension
+// (downloads end in .VDR), and nothing else.
+TEST_F(MainWindow, OpenDialogListsRecordFilesOfEitherCase) {
+    const QString downloads = folder.file(QStringLiteral("記錄下載區"));
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("記錄下載區")));
+    for (const char* name : {"D20240101120000_ABC-1234.VDR", "own.vdr", "Mixed.Vdr", "notes.txt", "x.vdrx"})
+        folder.write(QStringLiteral("記錄下載區/") + QString::fromLatin1(name), "x");
+    createShown();
+    QStringList listed;
+    ModalScript script;
+    script.on<QFileDialog>([&](QFileDialog* d) {
+        auto* model = d->findChild<QFileSystemModel*>();
+        ASSERT_NE(model, nullptr);
+        const QModelIndex root = model->index(downloads);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount(root) >= 3; }, 5000));
+        QTest::qWait(100);
+        auto* view = d->findChild<QListView*>(QStringLiteral("listView"));
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+            listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        d->reject();
+    });
+    script.start();
+    main->ToolButton1Click();
+    ASSERT_TRUE(script.done());
+    listed.sort();
+    EXPECT_EQ(listed, (QStringList{"D20240101120000_ABC-1234.VDR", "Mixed.Vdr", "own.vdr"}));
+}
+
 // Opening a file: which verifier, which record, the answer to the question.
 struct OpenCase {
     const char* name;
@@ -370,6 +398,29 @@ TEST_F(MainWindow, OpenActionDoesNotStartTwice) {
     ASSERT_TRUE(script.done()) << script.taken() << script.unexpected().join("|").toStdString();
     EXPECT_EQ(tagDuringQuestion, 1);
     EXPECT_TRUE(questionStillOnTop);
+    EXPECT_EQ(tag(), 0);
+}
+
+// Closing the main window while the question waits ends the program: the
+// answer no longer opens the file, and the window stays closed.
+TEST_F(MainWindow, ClosingDuringTheQuestionEndsTheOpenAction) {
+    ASSERT_TRUE(folder.installVerifier());
+    const QString path = folder.file(QStringLiteral("plain.vdr"));
+    ASSERT_TRUE(WriteRecordFile(path, false));
+    createShown();
+    ModalScript script(2000);
+    script.on<QFileDialog>(pick(path));
+    script.on<QMessageBox>([&](QMessageBox* box) {
+        main->close();
+        box->button(QMessageBox::Yes)->click();
+    });
+    script.start();
+    main->ToolButton1Click();
+    ASSERT_TRUE(script.done());
+    QTest::qWait(50);
+    EXPECT_TRUE(script.unexpected().isEmpty()) << script.unexpected().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(analyse->LoadRunCount(), 0);
+    EXPECT_FALSE(main->isVisible());
     EXPECT_EQ(tag(), 0);
 }
 
