@@ -101,8 +101,7 @@ void LoadSettings() {
     }
 
     const QString set = QString::fromLatin1(kSettingsSection);
-    IniFile ini = openSettings();
-    (void)ini;
+    openSettings(); // creates the file when it is missing
     TSYS.TRComPort = 1;
     TSYS.MapType = 2;
     TSYS.Timeout = 10;
