@@ -11,11 +11,8 @@ void ExportControl(const TVDR&, const ExportOptions&, QJsonObject&);
 
 namespace {
 QJsonValue exportOf(const VdrFileBuilder& file) {
-    const QByteArray bytes = file.bytes();
-    auto copy = std::make_unique<std::uint8_t[]>(std::size_t(bytes.size()));
-    std::memcpy(copy.get(), bytes.constData(), std::size_t(bytes.size()));
     TVDR vdr;
-    EXPECT_TRUE(vdr.LoadBytes(std::move(copy), std::size_t(bytes.size())));
+    EXPECT_TRUE(file.loadInto(vdr));
     QJsonObject out;
     ExportControl(vdr, ExportOptions(), out);
     return out.value("control");

@@ -14,11 +14,8 @@ using namespace drivertest;
 namespace {
 
 QJsonObject Export(const VdrFileBuilder& file) {
-    const QByteArray bytes = file.bytes();
-    auto copy = std::make_unique<std::uint8_t[]>(static_cast<std::size_t>(bytes.size()));
-    std::memcpy(copy.get(), bytes.constData(), static_cast<std::size_t>(bytes.size()));
     TVDR vdr;
-    EXPECT_TRUE(vdr.LoadBytes(std::move(copy), static_cast<std::size_t>(bytes.size())));
+    EXPECT_TRUE(file.loadInto(vdr));
     QJsonObject out;
     ExportDriver(vdr, ExportOptions{}, out);
     return out;

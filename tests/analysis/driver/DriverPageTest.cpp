@@ -7,6 +7,7 @@
 #include "fixtures/VdrFileBuilder.h"
 #include "recordfile/TVDR.h"
 #include "settings/Tools.h"
+#include "tests/support/ProgramFolderTest.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -184,19 +185,8 @@ TEST_F(DriverPageTest, PaintedColours) {
     EXPECT_FALSE(CellHasRedText(2, 9));
 }
 
-class DriverTabInWindowTest : public ::testing::Test {
+class DriverTabInWindowTest : public ProgramFolderTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        SetExePathOverride(dir.path());
-        ResetSettingsState();
-        SetDebugMode(false);
-    }
-    void TearDown() override {
-        SetExePathOverride(QString());
-        ResetSettingsState();
-    }
-    QTemporaryDir dir;
     TVDR vdr;
 };
 

@@ -13,10 +13,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QTableView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -70,10 +70,7 @@ class GpsPageTest : public ::testing::Test {
     void load(const QByteArray& gpsBlock) {
         VdrFileBuilder file;
         if (!gpsBlock.isNull()) file.add(kBlockGpsPositions, gpsBlock);
-        const QByteArray bytes = file.bytes();
-        auto copy = std::make_unique<std::uint8_t[]>(std::size_t(bytes.size()));
-        std::memcpy(copy.get(), bytes.constData(), std::size_t(bytes.size()));
-        ASSERT_TRUE(vdr.LoadBytes(std::move(copy), std::size_t(bytes.size())));
+        ASSERT_TRUE(file.loadInto(vdr));
     }
     // Queries the range and returns the page.
     void query(GpsPage& page, const char* day1, const char* hour1, const char* day2, const char* hour2) {

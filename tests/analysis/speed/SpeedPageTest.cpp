@@ -11,6 +11,7 @@
 #include "fixtures/VdrFileBuilder.h"
 #include "recordfile/TVDR.h"
 #include "settings/Tools.h"
+#include "tests/support/ProgramFolderTest.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -40,34 +41,15 @@ QByteArray minutes(int n) {
 }
 } // namespace
 
-class SpeedPageTest : public ::testing::Test {
+class SpeedPageTest : public ProgramFolderTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        SetExePathOverride(dir.path());
-        ResetSettingsState();
-        SetDebugMode(false);
-    }
-    void TearDown() override {
-        SetExePathOverride(QString());
-        ResetSettingsState();
-    }
     void useTestCentreEdition() {
-        QFile f(dir.path() + QStringLiteral("/VEXO.ini"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.close();
+        writeFile(QStringLiteral("VEXO.ini"), QByteArray());
         LoadSettings();
         ASSERT_TRUE(IsTestCentreEdition());
     }
-    void load(const VdrFileBuilder& file) {
-        const QByteArray bytes = file.bytes();
-        auto copy = std::make_unique<std::uint8_t[]>(std::size_t(bytes.size()));
-        std::memcpy(copy.get(), bytes.constData(), std::size_t(bytes.size()));
-        ASSERT_TRUE(vdr.LoadBytes(std::move(copy), std::size_t(bytes.size())));
-    }
+    void load(const VdrFileBuilder& file) { ASSERT_TRUE(file.loadInto(vdr)); }
     void loadSpeed(const QByteArray& block) { load(VdrFileBuilder().add(kBlockDetailedSpeed, block)); }
-
-    QTemporaryDir dir;
     TVDR vdr;
 };
 

@@ -7,6 +7,7 @@
 #include "fixtures/VdrFileBuilder.h"
 #include "recordfile/TVDR.h"
 #include "settings/Tools.h"
+#include "tests/support/ProgramFolderTest.h"
 
 #include <QFile>
 #include <QHeaderView>
@@ -61,26 +62,8 @@ QByteArray controlBlock() {
     return ControlLogBuilder().add(0u, 1).add(93600u, 12).bytes();
 }
 
-class RecorderTabsWindowTest : public ::testing::Test {
+class RecorderTabsWindowTest : public ProgramFolderTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        SetExePathOverride(dir.path());
-        ResetSettingsState();
-        SetDebugMode(false);
-    }
-    void TearDown() override {
-        SetExePathOverride(QString());
-        ResetSettingsState();
-        SetDebugMode(false);
-    }
-    QString writeFile(const char* name, const QByteArray& bytes) {
-        const QString path = dir.path() + QLatin1Char('/') + QLatin1String(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
     QString fullFile() {
         return writeFile("full.vdr", VdrFileBuilder()
                                          .add(kBlockEventsAndFaults, eventBlock())
@@ -99,8 +82,6 @@ class RecorderTabsWindowTest : public ::testing::Test {
     QTreeWidget* tree(TfAnalyse& w, const char* name) {
         return w.findChild<QTreeWidget*>(QLatin1String(name));
     }
-
-    QTemporaryDir dir;
     TVDR vdr;
 };
 } // namespace

@@ -11,11 +11,8 @@ void ExportTech(const TVDR&, const ExportOptions&, QJsonObject&);
 
 namespace {
 QJsonObject exportOf(const VdrFileBuilder& file) {
-    const QByteArray bytes = file.bytes();
-    auto copy = std::make_unique<std::uint8_t[]>(std::size_t(bytes.size()));
-    std::memcpy(copy.get(), bytes.constData(), std::size_t(bytes.size()));
     TVDR vdr;
-    EXPECT_TRUE(vdr.LoadBytes(std::move(copy), std::size_t(bytes.size())));
+    EXPECT_TRUE(file.loadInto(vdr));
     QJsonObject out;
     ExportTech(vdr, ExportOptions(), out);
     return out;

@@ -4,6 +4,7 @@
 #include "fixtures/VdrFileBuilder.h"
 #include "recordfile/TVDR.h"
 #include "settings/Tools.h"
+#include "tests/support/ProgramFolderTest.h"
 
 #include <QApplication>
 #include <QFile>
@@ -19,26 +20,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-class AnalyseWindowTest : public ::testing::Test {
+class AnalyseWindowTest : public ProgramFolderTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        SetExePathOverride(dir.path());
-        ResetSettingsState();
-        SetDebugMode(false);
-    }
-    void TearDown() override {
-        SetExePathOverride(QString());
-        ResetSettingsState();
-        SetDebugMode(false);
-    }
-    QString writeFile(const char* name, const QByteArray& bytes) {
-        const QString path = dir.path() + QLatin1Char('/') + QLatin1String(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
     // Shows the window on the file and waits until its loading run has ended.
     void showAndWait(TfAnalyse& w, const QString& path) {
         w.SetPauseScale(0.0);
@@ -47,7 +30,6 @@ class AnalyseWindowTest : public ::testing::Test {
         QTest::qWait(1);
         ASSERT_TRUE(QTest::qWaitFor([&] { return !w.mbFormShow && !w.IsLoading(); }, 5000));
     }
-    QTemporaryDir dir;
     TVDR vdr;
 };
 
