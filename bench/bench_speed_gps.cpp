@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -97,8 +98,23 @@ void BM_DecodeGps49000(benchmark::State& state) {
 BENCHMARK(BM_DecodeGps49000)->Unit(benchmark::kMillisecond);
 
 // The longest time between two points where the loading run would let the
-// window process events, measured through the decoders' record callbacks.
-void reportGaps(benchmark::State& state, std::vector<double>& gaps) {
+// window process events (every `every` records of the decoder's callback),
+// one decode per iteration; reports the median and the worst gap.
+template <typename Decode> void measureGaps(benchmark::State& state, Decode decode, int every) {
+    std::vector<double> gaps;
+    for (auto _ : state) {
+        QElapsedTimer t;
+        t.start();
+        qint64 last = 0, gap = 0;
+        decode([&](int i) {
+            if (i % every != 0) return;
+            const qint64 now = t.nsecsElapsed();
+            gap = std::max(gap, now - last);
+            last = now;
+        });
+        gap = std::max(gap, t.nsecsElapsed() - last);
+        gaps.push_back(gap / 1e6);
+    }
     if (gaps.empty()) return;
     std::sort(gaps.begin(), gaps.end());
     state.counters["gap_ms"] = gaps[gaps.size() / 2];
@@ -107,42 +123,17 @@ void reportGaps(benchmark::State& state, std::vector<double>& gaps) {
 
 void BM_SpeedDecodeEventGap(benchmark::State& state) {
     const Bytes block = view(speedBlock());
-    const int step = kSpeedRecords / kSpeedSpan;
-    std::vector<double> gaps;
-    for (auto _ : state) {
-        QElapsedTimer t;
-        t.start();
-        qint64 last = 0, gap = 0;
-        DecodeSpeedRecord(block, [&](int j) {
-            if (j % step != 0) return;
-            const qint64 now = t.nsecsElapsed();
-            gap = std::max(gap, now - last);
-            last = now;
-        });
-        gap = std::max(gap, t.nsecsElapsed() - last);
-        gaps.push_back(gap / 1e6);
-    }
-    reportGaps(state, gaps);
+    measureGaps(
+        state, [&](const std::function<void(int)>& onRecord) { DecodeSpeedRecord(block, onRecord); },
+        kSpeedRecords / kSpeedSpan);
 }
 BENCHMARK(BM_SpeedDecodeEventGap)->Unit(benchmark::kMillisecond);
 
 void BM_GpsDecodeEventGap(benchmark::State& state) {
     const Bytes block = view(gpsBlock());
-    std::vector<double> gaps;
-    for (auto _ : state) {
-        QElapsedTimer t;
-        t.start();
-        qint64 last = 0, gap = 0;
-        DecodeGpsRecord(block, [&](int i) {
-            if (i % kGpsPumpEvery != 0) return;
-            const qint64 now = t.nsecsElapsed();
-            gap = std::max(gap, now - last);
-            last = now;
-        });
-        gap = std::max(gap, t.nsecsElapsed() - last);
-        gaps.push_back(gap / 1e6);
-    }
-    reportGaps(state, gaps);
+    measureGaps(
+        state, [&](const std::function<void(int)>& onRecord) { DecodeGpsRecord(block, onRecord); },
+        kGpsPumpEvery);
 }
 BENCHMARK(BM_GpsDecodeEventGap)->Unit(benchmark::kMillisecond);
 

@@ -3,6 +3,7 @@
 #include "analysis/BlockReader.h"
 #include "analysis/GpsDecoder.h"
 #include "analysis/GpsDetailListModel.h"
+#include "analysis/ui/SheetLayout.h"
 #include "analysis/ui/TfAnalyse.h"
 #include "analysis/ui/TfAnalyseProgress.h"
 #include "recordfile/TVDR.h"
@@ -29,13 +30,6 @@ constexpr int kDayBoxWidth = 133;
 constexpr int kDayBoxItems = 20;
 // While the detail text is written, the window processes events this often.
 constexpr qint64 kSavePumpMs = 50;
-
-QVBoxLayout* sheetLayout(QWidget* sheet) {
-    if (auto* layout = qobject_cast<QVBoxLayout*>(sheet->layout())) return layout;
-    auto* layout = new QVBoxLayout(sheet);
-    layout->setContentsMargins(0, 0, 0, 0);
-    return layout;
-}
 
 QComboBox* makeBox(QWidget* parent, const char* name) {
     auto* box = new QComboBox(parent);

@@ -3,6 +3,7 @@
 #include "analysis/BlockReader.h"
 #include "analysis/SpeedDecoder.h"
 #include "analysis/SpeedTreeModel.h"
+#include "analysis/ui/SheetLayout.h"
 #include "analysis/ui/TfAnalyse.h"
 #include "analysis/ui/TfAnalyseProgress.h"
 #include "recordfile/TVDR.h"
@@ -18,13 +19,6 @@ namespace {
 constexpr int kTreeWidth = 249;
 constexpr int kDayBoxWidth = 124;
 constexpr int kDayBoxItems = 20;
-
-QVBoxLayout* sheetLayout(QWidget* sheet) {
-    if (auto* layout = qobject_cast<QVBoxLayout*>(sheet->layout())) return layout;
-    auto* layout = new QVBoxLayout(sheet);
-    layout->setContentsMargins(0, 0, 0, 0);
-    return layout;
-}
 } // namespace
 
 SpeedPage::SpeedPage(TfAnalyse& window)

@@ -1,5 +1,6 @@
 #include "fixtures/ControlLogBuilder.h"
 #include "fixtures/VdrFileBuilder.h"
+#include "tests/support/ExportOf.h"
 #include "tools/vdrexport/ExportSections.h"
 
 #include <QJsonArray>
@@ -7,15 +8,9 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
-void ExportControl(const TVDR&, const ExportOptions&, QJsonObject&);
-
 namespace {
 QJsonValue exportOf(const VdrFileBuilder& file) {
-    TVDR vdr;
-    EXPECT_TRUE(file.loadInto(vdr));
-    QJsonObject out;
-    ExportControl(vdr, ExportOptions(), out);
-    return out.value("control");
+    return ExportOf(ExportControl, file).value("control");
 }
 } // namespace
 

@@ -2,23 +2,18 @@
 // rows of the whole record, closing row included.
 #include "DriverTestRecords.h"
 #include "fixtures/VdrFileBuilder.h"
+#include "tests/support/ExportOf.h"
 #include "tools/vdrexport/ExportSections.h"
 
 #include <QJsonArray>
 #include <gtest/gtest.h>
-
-void ExportDriver(const TVDR& vdr, const ExportOptions& options, QJsonObject& out);
 
 using namespace drivertest;
 
 namespace {
 
 QJsonObject Export(const VdrFileBuilder& file) {
-    TVDR vdr;
-    EXPECT_TRUE(file.loadInto(vdr));
-    QJsonObject out;
-    ExportDriver(vdr, ExportOptions{}, out);
-    return out;
+    return ExportOf(ExportDriver, file);
 }
 
 QStringList Captions(const QJsonArray& rows) {

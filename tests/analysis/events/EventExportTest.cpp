@@ -1,6 +1,7 @@
 #include "fixtures/EventFaultBuilder.h"
 #include "fixtures/TechDataBuilder.h"
 #include "fixtures/VdrFileBuilder.h"
+#include "tests/support/ExportOf.h"
 #include "tools/vdrexport/ExportSections.h"
 
 #include <QJsonArray>
@@ -8,15 +9,9 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
-void ExportEvents(const TVDR&, const ExportOptions&, QJsonObject&);
-
 namespace {
 QJsonValue exportOf(const VdrFileBuilder& file) {
-    TVDR vdr;
-    EXPECT_TRUE(file.loadInto(vdr));
-    QJsonObject out;
-    ExportEvents(vdr, ExportOptions(), out);
-    return out.value("events");
+    return ExportOf(ExportEvents, file).value("events");
 }
 } // namespace
 

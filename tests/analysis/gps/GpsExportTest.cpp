@@ -2,6 +2,7 @@
 // the detail text of a query over the whole record.
 #include "fixtures/GpsBuilder.h"
 #include "fixtures/VdrFileBuilder.h"
+#include "tests/support/ExportOf.h"
 #include "tools/vdrexport/ExportSections.h"
 
 #include <QJsonArray>
@@ -9,15 +10,9 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
-void ExportGps(const TVDR&, const ExportOptions&, QJsonObject&);
-
 namespace {
 QJsonObject exportOf(const VdrFileBuilder& file) {
-    TVDR vdr;
-    EXPECT_TRUE(file.loadInto(vdr));
-    QJsonObject out;
-    ExportGps(vdr, ExportOptions(), out);
-    return out.value("gps").toObject();
+    return ExportOf(ExportGps, file).value("gps").toObject();
 }
 } // namespace
 

@@ -2,6 +2,7 @@
 // and with --samples the 120 looked-up speeds of every minute.
 #include "fixtures/SpeedBuilder.h"
 #include "fixtures/VdrFileBuilder.h"
+#include "tests/support/ExportOf.h"
 #include "tools/vdrexport/ExportSections.h"
 
 #include <QJsonArray>
@@ -9,17 +10,11 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
-void ExportSpeed(const TVDR&, const ExportOptions&, QJsonObject&);
-
 namespace {
 QJsonObject exportOf(const VdrFileBuilder& file, bool samples) {
-    TVDR vdr;
-    EXPECT_TRUE(file.loadInto(vdr));
     ExportOptions options;
     options.samples = samples;
-    QJsonObject out;
-    ExportSpeed(vdr, options, out);
-    return out.value("speed").toObject();
+    return ExportOf(ExportSpeed, file, options).value("speed").toObject();
 }
 
 QJsonArray jsonSamples(const SpeedBuilder::Samples& s) {

@@ -1,5 +1,6 @@
 #include "fixtures/TechDataBuilder.h"
 #include "fixtures/VdrFileBuilder.h"
+#include "tests/support/ExportOf.h"
 #include "tools/vdrexport/ExportSections.h"
 
 #include <QJsonArray>
@@ -7,15 +8,9 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
-void ExportTech(const TVDR&, const ExportOptions&, QJsonObject&);
-
 namespace {
 QJsonObject exportOf(const VdrFileBuilder& file) {
-    TVDR vdr;
-    EXPECT_TRUE(file.loadInto(vdr));
-    QJsonObject out;
-    ExportTech(vdr, ExportOptions(), out);
-    return out;
+    return ExportOf(ExportTech, file);
 }
 } // namespace
 
